@@ -1,0 +1,13 @@
+#include "WaitCursor.h"
+
+#include "Wnd.h"
+
+CWaitCursor::CWaitCursor()
+{
+    AfxGetWindowSystem().BeginWaitCursor();
+}
+
+CWaitCursor::~CWaitCursor()
+{
+    AfxGetWindowSystem().EndWaitCursor();
+}
