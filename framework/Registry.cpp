@@ -246,7 +246,7 @@ bool CRegistry::KeyExists(Root root, const std::string& key)
     return Load(location, file) == LoadResult::Loaded && file.HasKey(location.appPath);
 }
 
-bool CRegistry::QueryString(Root root, const std::string& key, const std::string& name, std::string& value)
+bool CRegistry::QueryValue(Root root, const std::string& key, const std::string& name, CRegistryFile::Data& data)
 {
     Location location;
     CRegistryFile file;
@@ -255,27 +255,32 @@ bool CRegistry::QueryString(Root root, const std::string& key, const std::string
     const CRegistryFile::Value* found = file.FindValue(location.appPath, name);
     if (found == nullptr)
         return false;
-    if (const auto* number = std::get_if<std::uint32_t>(&found->data))
+    data = found->data;
+    return true;
+}
+
+bool CRegistry::QueryString(Root root, const std::string& key, const std::string& name, std::string& value)
+{
+    CRegistryFile::Data data;
+    if (!QueryValue(root, key, name, data))
+        return false;
+    if (const auto* number = std::get_if<std::uint32_t>(&data))
         value = std::to_string(*number);
     else
-        value = std::get<std::string>(found->data);
+        value = std::get<std::string>(data);
     return true;
 }
 
 bool CRegistry::QueryDword(Root root, const std::string& key, const std::string& name, std::uint32_t& value)
 {
-    Location location;
-    CRegistryFile file;
-    if (!LoadKey(root, key, location, file))
+    CRegistryFile::Data data;
+    if (!QueryValue(root, key, name, data))
         return false;
-    const CRegistryFile::Value* found = file.FindValue(location.appPath, name);
-    if (found == nullptr)
-        return false;
-    if (const auto* number = std::get_if<std::uint32_t>(&found->data)) {
+    if (const auto* number = std::get_if<std::uint32_t>(&data)) {
         value = *number;
         return true;
     }
-    const std::string& text = std::get<std::string>(found->data);
+    const std::string& text = std::get<std::string>(data);
     std::uint32_t parsed = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, parsed);

@@ -71,6 +71,7 @@ private:
     LoadResult Load(const Location& location, CRegistryFile& file) const;
     bool Save(const Location& location, const CRegistryFile& file) const;
     bool LoadKey(Root root, const std::string& key, Location& location, CRegistryFile& file);
+    bool QueryValue(Root root, const std::string& key, const std::string& name, CRegistryFile::Data& data);
     bool SetValue(Root root, const std::string& key, const std::string& name,
                   const CRegistryFile::Data& data);
     bool RemoveAppFile(const Location& location) const;
