@@ -1,17 +1,31 @@
+#include "CosineDispatch.h"
+#include "ParallelParts.h"
 #include "Spectrum.h"
 
+#include <array>
 #include <cmath>
+
+namespace {
+
+// Each thread takes whole groups of this many coefficients: the widest lane block of any
+// kernel, so that no lane is computed twice.
+constexpr std::size_t kCoefficientsPerGroup = 16;
+
+}  // namespace
 
 void CosineTransformMagnitudes(std::span<const double, ANALYSIS_LENGTH> samples,
                                std::span<double, ANALYSIS_LENGTH> magnitudes)
 {
+    const CosineKernels& kernels = KernelsOf(ActiveCosinePath());
+    std::array<double, ANALYSIS_LENGTH> sums{};
+    // Every coefficient is summed by one thread alone, over n in order, so the number of
+    // threads changes no bit of the result.
+    RunInParts(ANALYSIS_LENGTH, kCoefficientsPerGroup, TransformThreadCount(),
+               [&](std::size_t kBegin, std::size_t kEnd) {
+                   kernels.directSums(samples.data(), sums.data(), kBegin, kEnd);
+               });
     for (std::size_t k = 0; k < ANALYSIS_LENGTH; ++k) {
-        const auto kd = static_cast<double>(k);
-        double sum = 0.0;
-        for (std::size_t n = 0; n < ANALYSIS_LENGTH; ++n) {
-            const double angle = ((static_cast<double>(n) + 0.5) * kd) * ANGLE_STEP;
-            sum = sum + std::cos(angle) * samples[n];
-        }
+        double sum = sums[k];
         if (k == 0)
             sum = sum * DC_FACTOR;
         magnitudes[k] = std::fabs(sum * COEFF_SCALE);
