@@ -13,9 +13,11 @@
 //
 // Accuracy: below 0.8 ulp against a quadruple-precision cosine over all 19,448,100 angles of
 // the transform (bench/CosineAccuracy.cpp measures it); the C library's scalar cos is below
-// 0.52 ulp there. glibc's vector cosines (libmvec) are faster per call but reach 3.5 ulp on
-// the same angles and differ between their AVX2 and AVX-512 versions, so the transform would
-// depend on the processor it runs on.
+// 0.52 ulp there. glibc's vector cosines (libmvec) are faster per call, but reach 3.5 ulp and
+// are one ulp or more off on 30% of these angles, and a processor without them would fall back
+// to other bits. The hard angles are many: with pi shortened to 3.141592653589, every angle
+// with (2n + 1) * k a multiple of 4410 lies within about 1e-12 of a multiple of pi/2, where the
+// cosine is tiny and the reduction must keep every bit.
 //
 // Domain: 0 <= |angle| <= 25000 (the transform needs 0 to 13,850). Beyond it the exact
 // products of the reduction are no longer exact.
