@@ -14,6 +14,7 @@ namespace {
 template <std::size_t Lanes, std::size_t Unroll>
 struct LaneBlock {
     static constexpr std::size_t kWidth = Lanes * Unroll;
+    static_assert(kCoefficientGroup % kWidth == 0);
     using Values = typename DoubleVector<Lanes>::Values;
 
     Values k[Unroll] = {};

@@ -16,6 +16,10 @@ struct CosineKernels {
     std::uint64_t (*transformCosineBits)(std::size_t kBegin, std::size_t kEnd);
 };
 
+// Every kernel takes this many coefficients at a time or fewer, so that ranges of whole
+// groups of it never make two threads compute the same lane.
+inline constexpr std::size_t kCoefficientGroup = 32;
+
 // Plain vector code that any processor runs (SSE2 on x86-64).
 extern const CosineKernels kPortableCosineKernels;
 

@@ -5,14 +5,6 @@
 #include <array>
 #include <cmath>
 
-namespace {
-
-// Each thread takes whole groups of this many coefficients: the widest lane block of any
-// kernel, so that no lane is computed twice.
-constexpr std::size_t kCoefficientsPerGroup = 16;
-
-}  // namespace
-
 void CosineTransformMagnitudes(std::span<const double, ANALYSIS_LENGTH> samples,
                                std::span<double, ANALYSIS_LENGTH> magnitudes)
 {
@@ -20,7 +12,7 @@ void CosineTransformMagnitudes(std::span<const double, ANALYSIS_LENGTH> samples,
     std::array<double, ANALYSIS_LENGTH> sums{};
     // Every coefficient is summed by one thread alone, over n in order, so the number of
     // threads changes no bit of the result.
-    RunInParts(ANALYSIS_LENGTH, kCoefficientsPerGroup, TransformThreadCount(),
+    RunInParts(ANALYSIS_LENGTH, kCoefficientGroup, TransformThreadCount(),
                [&](std::size_t kBegin, std::size_t kEnd) {
                    kernels.directSums(samples.data(), sums.data(), kBegin, kEnd);
                });

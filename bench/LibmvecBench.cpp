@@ -33,7 +33,7 @@ void BM_LibmvecTransformCosines(benchmark::State& state)
     }
     for (auto _ : state) {
         std::atomic<std::uint64_t> folded{0};
-        RunInParts(ANALYSIS_LENGTH, 16, static_cast<unsigned>(state.range(1)),
+        RunInParts(ANALYSIS_LENGTH, 32, static_cast<unsigned>(state.range(1)),
                    [&](std::size_t kBegin, std::size_t kEnd) { folded ^= LibmvecTransformCosineBits(lanes, kBegin, kEnd); });
         benchmark::DoNotOptimize(folded.load());
     }

@@ -113,7 +113,7 @@ void BM_TransformCosines(benchmark::State& state)
         if (!forced.Supported())
             break;
         std::atomic<std::uint64_t> folded{0};
-        RunInParts(ANALYSIS_LENGTH, 16, TransformThreadCount(), [&](std::size_t kBegin, std::size_t kEnd) {
+        RunInParts(ANALYSIS_LENGTH, kCoefficientGroup, TransformThreadCount(), [&](std::size_t kBegin, std::size_t kEnd) {
             folded ^= kernels.transformCosineBits(kBegin, kEnd);
         });
         benchmark::DoNotOptimize(folded.load());
