@@ -38,6 +38,7 @@ struct DoubleVector {
     typedef std::uint64_t Bits __attribute__((vector_size(8 * Lanes)));
 };
 
+// Derived by bench/cosine_coefficients.py.
 namespace cosine_constants {
 
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
