@@ -16,8 +16,9 @@
 // 0.52 ulp there. glibc's vector cosines (libmvec) are faster per call, but reach 3.5 ulp and
 // are one ulp or more off on 30% of these angles, and a processor without them would fall back
 // to other bits. The hard angles are many: with pi shortened to 3.141592653589, every angle
-// with (2n + 1) * k a multiple of 4410 lies within about 1e-12 of a multiple of pi/2, where the
-// cosine is tiny and the reduction must keep every bit.
+// with (2n + 1) * k a multiple of 4410 lies within 4e-9 of a multiple of pi/2 (the closest
+// within 4e-13); at the odd multiples the cosine is that small, and the reduction must keep
+// every bit of it.
 //
 // Domain: 0 <= |angle| <= 25000 (the transform needs 0 to 13,850). Beyond it the exact
 // products of the reduction are no longer exact.
