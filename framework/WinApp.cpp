@@ -13,7 +13,6 @@
 
 #include <filesystem>
 #include <new>
-#include <unistd.h>
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -358,8 +357,8 @@ int AfxWinMain(IWindowSystem& windowSystem, int argc, char** argv)
     if (argc > 1)
         pApp->m_argv.assign(argv + 1, argv + argc);
     // The name comes from the string table, or else from the program file.
-    if (pApp->m_pszAppName.empty() && !AfxLoadString(AFX_IDS_APP_TITLE, pApp->m_pszAppName))
-        pApp->m_pszAppName = exe;
+    if (pApp->m_pszAppName.empty())
+        pApp->m_pszAppName = AfxLoadString(AFX_IDS_APP_TITLE);
     if (pApp->m_pszAppName.empty())
         pApp->m_pszAppName = exe;
 

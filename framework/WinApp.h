@@ -90,9 +90,6 @@ public:
     bool OnOpenRecentFile(unsigned nID);
     void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
 
-    // The folder the recent-file list shows names relative to.
-    std::string m_strCurrentDir;
-
 protected:
     CProfileStore m_profile;
     std::unique_ptr<CDocManager> m_pDocManager;
