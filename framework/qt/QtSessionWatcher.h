@@ -1,0 +1,27 @@
+#pragma once
+
+#include <csignal>
+#include <functional>
+#include <memory>
+
+class QSocketNotifier;
+
+// The end of the session (SIGTERM, SIGHUP) delivered from the event loop: the signal handler
+// only writes a byte into a pipe, whose reading end the loop watches.
+class CQtSessionWatcher {
+public:
+    explicit CQtSessionWatcher(std::function<void()> onEnd);
+    ~CQtSessionWatcher();
+    CQtSessionWatcher(const CQtSessionWatcher&) = delete;
+    CQtSessionWatcher& operator=(const CQtSessionWatcher&) = delete;
+
+private:
+    static void OnSignal(int nSignal);
+    void OnReadable();
+
+    std::function<void()> m_onEnd;
+    int m_readFd = -1;
+    std::unique_ptr<QSocketNotifier> m_pNotifier;
+    struct sigaction m_oldTerm {};
+    struct sigaction m_oldHup {};
+};
