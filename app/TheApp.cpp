@@ -1,0 +1,4 @@
+#include "TarvelinApp.h"
+
+// The one application object of the program; tests make their own.
+CTarvelinApp theApp;
