@@ -23,6 +23,13 @@ QWidget* TopLevelOf(HWND hWnd)
     return hWnd != nullptr ? hWnd->Widget()->window() : nullptr;
 }
 
+// When a dialog ends, its owner takes the keys again.
+void GiveBackActivation(QWidget* pOwner)
+{
+    if (pOwner != nullptr && pOwner->isVisible())
+        pOwner->activateWindow();
+}
+
 }  // namespace
 
 CQtWindowSystem::CQtWindowSystem(int& argc, char** argv)
@@ -152,10 +159,12 @@ void CQtWindowSystem::MenuChanged(HWND hFrame)
 int CQtWindowSystem::RunModalDialog(CDialog* pDialog, const DialogTemplate& dialogTemplate, HWND hOwner)
 {
     // Qt's modality keeps the owner from taking input while the dialog runs; it still paints.
-    CQtModalDialog dialog(pDialog, dialogTemplate, TopLevelOf(hOwner));
+    QWidget* pOwner = TopLevelOf(hOwner);
+    CQtModalDialog dialog(pDialog, dialogTemplate, pOwner);
     pDialog->OnDialogCreated(&dialog);
     const int nResult = dialog.Run();
     dialog.Detach();
+    GiveBackActivation(pOwner);
     return nResult;
 }
 
@@ -167,12 +176,18 @@ void CQtWindowSystem::EndModalDialog(HWND hDialog, int nResult)
 
 bool CQtWindowSystem::DoFileDialog(HWND hOwner, const FileDialogParams& params, std::string& path)
 {
-    return RunFileDialog(TopLevelOf(hOwner), params, path);
+    QWidget* pOwner = TopLevelOf(hOwner);
+    const bool bChosen = RunFileDialog(pOwner, params, path);
+    GiveBackActivation(pOwner);
+    return bChosen;
 }
 
 int CQtWindowSystem::MessageBox(HWND hOwner, const std::string& text, const std::string& caption, unsigned nType)
 {
-    return RunMessageBox(TopLevelOf(hOwner), text, caption, nType);
+    QWidget* pOwner = TopLevelOf(hOwner);
+    const int nAnswer = RunMessageBox(pOwner, text, caption, nType);
+    GiveBackActivation(pOwner);
+    return nAnswer;
 }
 
 void CQtWindowSystem::BeginWaitCursor()
