@@ -12,7 +12,7 @@
 
 CQtFrameWindow::CQtFrameWindow(CWnd* pOwner, const IWindowSystem::FrameParams& params) : WindowHandle(pOwner)
 {
-    setWindowTitle(QString::fromStdString(params.title));
+    SetTitle(params.title);
     if (params.pIcon != nullptr)
         setWindowIcon(IconFromGroup(*params.pIcon));
     // The menu stays in the window, the same on every desktop.
@@ -29,6 +29,11 @@ CQtFrameWindow::CQtFrameWindow(CWnd* pOwner, const IWindowSystem::FrameParams& p
 }
 
 CQtFrameWindow::~CQtFrameWindow() = default;
+
+void CQtFrameWindow::SetTitle(const std::string& title)
+{
+    setWindowTitle(QString::fromStdString(title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+}
 
 void CQtFrameWindow::SetView(QWidget* pView)
 {

@@ -18,6 +18,8 @@ public:
 
     QWidget* Widget() override { return this; }
 
+    // The title exactly as given: Qt would take a "[*]" in it for its modified-mark.
+    void SetTitle(const std::string& title);
     // Puts the view in the client area and sizes the window to show all of it.
     void SetView(QWidget* pView);
     void RebuildMenu();

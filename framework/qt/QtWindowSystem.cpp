@@ -90,7 +90,9 @@ void CQtWindowSystem::DestroyWindow(HWND hWnd)
 
 void CQtWindowSystem::SetWindowText(HWND hWnd, const std::string& text)
 {
-    if (hWnd != nullptr)
+    if (auto* pFrame = dynamic_cast<CQtFrameWindow*>(hWnd))
+        pFrame->SetTitle(text);
+    else if (hWnd != nullptr)
         hWnd->Widget()->setWindowTitle(QString::fromStdString(text));
 }
 

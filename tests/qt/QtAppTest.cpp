@@ -27,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -289,6 +290,14 @@ TEST_F(QtAppTest, FileDialogsAreTitledAndFilteredAsAskedAndOpeningShowsTheRecent
         EXPECT_EQ(Title(app), "tone - Tarvelin");
     }), 0);
     EXPECT_NE(Store().find("\"File1\"=\"" + tone + "\""), std::string::npos) << Store();
+}
+
+TEST_F(QtAppTest, TheTitleShowsAFileNameAsItIs)
+{
+    const std::string file = m_dir.Write("mix[*]&more.wav", ToneFile());
+    EXPECT_EQ(Run({file}, [&](CTarvelinApp& app) {
+        EXPECT_EQ(Frame(app)->windowHandle()->title(), "mix[*]&more.wav - Tarvelin");
+    }), 0);
 }
 
 struct CloseCase {
