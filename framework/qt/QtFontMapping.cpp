@@ -50,12 +50,12 @@ int Cell(const QFont& font)
     return metrics.ascent() + metrics.descent();
 }
 
-// The largest pixel size whose cell fits; searched once per family and cell height, since
-// the view asks for the same font on every paint.
+// The largest pixel size whose cell fits; searched once per font and cell height, since the
+// view asks for the same font on every paint.
 int PixelSizeForCell(QFont font, int cellHeight)
 {
     static std::map<std::pair<QString, int>, int> known;
-    const auto key = std::make_pair(font.family(), cellHeight);
+    const auto key = std::make_pair(font.key(), cellHeight);
     if (auto it = known.find(key); it != known.end())
         return it->second;
     int size = cellHeight;

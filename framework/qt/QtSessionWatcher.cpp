@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 namespace {
-// The writing end, for the handler; one watcher at a time.
+// The writing end of the watcher's pipe, for the handler.
 volatile sig_atomic_t g_writeFd = -1;
 }  // namespace
 
@@ -19,7 +19,8 @@ CQtSessionWatcher::CQtSessionWatcher(std::function<void()> onEnd) : m_onEnd(std:
     if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
         return;  // without the pipe the signals keep their default: the process ends
     m_readFd = fds[0];
-    g_writeFd = fds[1];
+    m_writeFd = fds[1];
+    g_writeFd = m_writeFd;
     m_pNotifier = std::make_unique<QSocketNotifier>(m_readFd, QSocketNotifier::Read);
     QObject::connect(m_pNotifier.get(), &QSocketNotifier::activated, m_pNotifier.get(), [this] { OnReadable(); });
 
@@ -38,9 +39,8 @@ CQtSessionWatcher::~CQtSessionWatcher()
     ::sigaction(SIGTERM, &m_oldTerm, nullptr);
     ::sigaction(SIGHUP, &m_oldHup, nullptr);
     m_pNotifier.reset();
-    const int writeFd = g_writeFd;
     g_writeFd = -1;
-    ::close(writeFd);
+    ::close(m_writeFd);
     ::close(m_readFd);
 }
 

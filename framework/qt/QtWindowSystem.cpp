@@ -220,5 +220,6 @@ void CQtWindowSystem::Quit(int nExitCode)
 
 void CQtWindowSystem::WatchSessionEnd(std::function<void()> onEnd)
 {
+    m_pSessionWatcher.reset();  // the old watcher puts the signals back before the new one takes them
     m_pSessionWatcher = std::make_unique<CQtSessionWatcher>(std::move(onEnd));
 }
