@@ -70,6 +70,8 @@ void CQtModalDialog::AddControls(const DialogTemplate& dialogTemplate)
             auto* pLabel = new QLabel(StaticText(item.text, item.style), this);
             pLabel->setTextFormat(Qt::PlainText);
             pLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            // A left-aligned static breaks its text between words; what does not fit is cut.
+            pLabel->setWordWrap((item.style & SS_TYPEMASK) == SS_LEFT);
             pLabel->setGeometry(place);
             pControl = pLabel;
         } else if (item.itemClass == DialogItemClass::Button) {
