@@ -6,7 +6,7 @@
 #include <string>
 
 // The copyright line of the About box and the version block.
-inline constexpr const char* kCopyrightLine = "Copyright (C) 2026 Tarvelin developers";
+inline constexpr const char* kCopyrightLine = "Copyright (C) 2026 Tarvelin";
 
 // Builders of Tarvelin's resources, each run once when the resource set is first used.
 

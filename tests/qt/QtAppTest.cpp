@@ -332,7 +332,7 @@ TEST_F(QtAppTest, AboutBoxIsSizedInDialogUnitsCentredModalAndClosedEveryWay)
                 QStringList texts;
                 for (QLabel* pLabel : pDialog->findChildren<QLabel*>())
                     texts << (pLabel->pixmap().isNull() ? pLabel->text() : QStringLiteral("(icon)"));
-                EXPECT_EQ(texts, QStringList({"(icon)", "Tarvelin Version 1.0", "Copyright (C) 2026 Tarvelin developers"}));
+                EXPECT_EQ(texts, QStringList({"(icon)", "Tarvelin Version 1.0", "Copyright (C) 2026 Tarvelin"}));
                 auto* pOk = pDialog->findChild<QPushButton*>();
                 ASSERT_NE(pOk, nullptr);
                 EXPECT_EQ(pOk->text(), "OK");

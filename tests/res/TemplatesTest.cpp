@@ -124,7 +124,7 @@ TEST(DialogTemplateTest, AboutBox)
     ExpectItems(*dialog, {
         {DialogItemClass::Static, -1, "", 128, 0x50000003, 11, 17, 20, 20},
         {DialogItemClass::Static, -1, "Tarvelin Version 1.0", 0, 0x50020080, 40, 10, 119, 8},
-        {DialogItemClass::Static, -1, "Copyright (C) 2026 Tarvelin developers", 0, 0x50020000, 40, 25, 119, 8},
+        {DialogItemClass::Static, -1, "Copyright (C) 2026 Tarvelin", 0, 0x50020000, 40, 25, 119, 8},
         {DialogItemClass::Button, 1, "OK", 0, 0x50030001, 178, 7, 32, 14},
     });
     EXPECT_NE(Res().FindIconGroup(dialog->items[0].iconId), nullptr);
@@ -168,7 +168,7 @@ TEST(VersionInfoTest, FixedPartStringsAndTranslation)
         {"FileDescription", "Tarvelin MFC ｱﾌﾟﾘｹｰｼｮﾝ"},
         {"FileVersion", "1, 0, 0, 1"},
         {"InternalName", "Tarvelin"},
-        {"LegalCopyright", "Copyright (C) 2026 Tarvelin developers"},
+        {"LegalCopyright", "Copyright (C) 2026 Tarvelin"},
         {"LegalTrademarks", ""},
         {"OriginalFilename", "Tarvelin.EXE"},
         {"ProductName", "Tarvelin ｱﾌﾟﾘｹｰｼｮﾝ"},
