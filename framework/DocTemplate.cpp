@@ -6,7 +6,7 @@
 #include "ResourceSet.h"
 #include "WaitCursor.h"
 #include "WinApp.h"
-#include "WindowConstants.h"
+#include "WinConstants.h"
 
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)

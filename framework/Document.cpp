@@ -10,7 +10,7 @@
 #include "View.h"
 #include "WaitCursor.h"
 #include "WinApp.h"
-#include "WindowConstants.h"
+#include "WinConstants.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -5,7 +5,7 @@
 #include "ResourceSet.h"
 #include "View.h"
 #include "WinApp.h"
-#include "WindowConstants.h"
+#include "WinConstants.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 

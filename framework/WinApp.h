@@ -2,7 +2,7 @@
 
 #include "CmdTarget.h"
 #include "ProfileStore.h"
-#include "WindowConstants.h"
+#include "WinConstants.h"
 
 #include <exception>
 #include <memory>

@@ -2,9 +2,10 @@
 
 #include <cstdint>
 
-// The window, control, menu and key numbers that resource templates are written in. They
-// keep the values that the templates were made with, so a template reads the same here as
-// it did where it came from; the window-system backend translates them.
+// The window, control, menu, key and message-box numbers that resource templates and the
+// framework are written in. They keep the values that the templates were made with, so a
+// template reads the same here as it did where it came from; the window-system backend
+// translates them.
 
 // Window styles.
 inline constexpr std::uint32_t WS_POPUP = 0x80000000;
@@ -73,3 +74,32 @@ inline constexpr std::uint16_t MakeLangId(std::uint16_t primary, std::uint16_t s
 {
     return static_cast<std::uint16_t>((sub << 10) | primary);
 }
+
+// Show states, message-box flags and answers, and the frame styles the framework uses.
+inline constexpr int SW_HIDE = 0;
+inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int SW_SHOWMINIMIZED = 2;
+inline constexpr int SW_SHOWMAXIMIZED = 3;
+inline constexpr int SW_SHOW = 5;
+inline constexpr int SW_RESTORE = 9;
+
+inline constexpr unsigned MB_OK = 0x0;
+inline constexpr unsigned MB_OKCANCEL = 0x1;
+inline constexpr unsigned MB_YESNOCANCEL = 0x3;
+inline constexpr unsigned MB_YESNO = 0x4;
+inline constexpr unsigned MB_TYPEMASK = 0xF;
+inline constexpr unsigned MB_ICONSTOP = 0x10;
+inline constexpr unsigned MB_ICONQUESTION = 0x20;
+inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
+inline constexpr unsigned MB_ICONINFORMATION = 0x40;
+inline constexpr unsigned MB_ICONMASK = 0xF0;
+inline constexpr unsigned MB_SYSTEMMODAL = 0x1000;
+
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+inline constexpr unsigned FWS_ADDTOTITLE = 0x00008000u;
+inline constexpr unsigned FWS_PREFIXTITLE = 0x00004000u;
+inline constexpr unsigned WS_OVERLAPPEDWINDOW = 0x00CF0000u;
+inline constexpr unsigned WS_EX_CLIENTEDGE = 0x00000200u;
+inline constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000u);

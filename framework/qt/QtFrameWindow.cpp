@@ -2,7 +2,7 @@
 
 #include "QtAccelerators.h"
 #include "QtIcon.h"
-#include "WindowConstants.h"
+#include "WinConstants.h"
 #include "Wnd.h"
 
 #include <QCloseEvent>

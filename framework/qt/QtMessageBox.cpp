@@ -1,7 +1,6 @@
 #include "QtMessageBox.h"
 
 #include "WinConstants.h"
-#include "WindowConstants.h"
 
 #include <QMessageBox>
 

@@ -8,7 +8,6 @@
 #include "QtSessionWatcher.h"
 #include "QtViewWidget.h"
 #include "WinConstants.h"
-#include "WindowConstants.h"
 #include "WindowHandle.h"
 
 #include <QApplication>

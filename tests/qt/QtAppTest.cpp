@@ -9,7 +9,6 @@
 #include "TarvelinResources.h"
 #include "TempFile.h"
 #include "WinConstants.h"
-#include "WindowConstants.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,7 +4,6 @@
 #include "FrameWnd.h"
 #include "Menu.h"
 #include "WinConstants.h"
-#include "WindowConstants.h"
 
 FakeWindowSystem::FakeWindowSystem()
 {
