@@ -64,7 +64,6 @@ bool CWinApp::InitInstance()
 
 int CWinApp::Run()
 {
-    AfxGetWindowSystem().WatchSessionEnd([this] { OnEndSession(); });
     m_nExitCode = AfxGetWindowSystem().RunEventLoop();
     return ExitInstance();
 }
@@ -361,6 +360,10 @@ int AfxWinMain(IWindowSystem& windowSystem, int argc, char** argv)
         pApp->m_pszAppName = AfxLoadString(AFX_IDS_APP_TITLE);
     if (pApp->m_pszAppName.empty())
         pApp->m_pszAppName = exe;
+
+    // Watched from the start, so that a session ending while the window is being made is
+    // handled as soon as the event loop runs, rather than killing the program unsaved.
+    windowSystem.WatchSessionEnd([pApp] { pApp->OnEndSession(); });
 
     int nExitCode = 0;
     bool bStarted = false;

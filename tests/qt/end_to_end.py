@@ -43,12 +43,13 @@ def wait_for(what, check, timeout=20.0, interval=0.05):
 
 
 class Display:
-    """A private X server on a display number it chooses itself."""
+    """A private X server on a display number it chooses itself. It must not reset when its
+    last client leaves: the probes between program runs would otherwise race a reset."""
 
     def __init__(self):
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as numbers:
@@ -56,6 +57,10 @@ class Display:
         if not number:
             raise AssertionError("Xvfb did not start")
         self.name = ":" + number
+        # Take the server as ready only once a client has really connected to it.
+        wait_for(f"the X server on {self.name}", lambda: subprocess.run(
+            ["xwininfo", "-root", "-display", self.name], stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL).returncode == 0, timeout=10.0)
 
     def close(self):
         self.server.terminate()
@@ -80,8 +85,14 @@ class Session:
         tree = self.run("xwininfo", "-root", "-tree").stdout
         return re.findall(r'^\s+0x[0-9a-f]+ "(.*)": \(', tree, re.MULTILINE)
 
-    def wait_title(self, title):
-        wait_for(f"a window titled {title!r}", lambda: title in self.titles())
+    def wait_title(self, title, program=None):
+        def shown():
+            if program is not None and program.poll() is not None:
+                output = program.stdout.read().decode(errors="replace")
+                raise AssertionError(f"the program ended with status {program.returncode} "
+                                     f"before showing {title!r}: {output}")
+            return title in self.titles()
+        wait_for(f"a window titled {title!r}", shown)
 
     def window(self, title):
         found = self.run("xdotool", "search", "--sync", "--onlyvisible", "--name", "^" + re.escape(title) + "$")
@@ -95,6 +106,19 @@ class Session:
 
     def key(self, *keys):
         self.run("xdotool", "key", "--delay", "50", *keys)
+
+    def press_until(self, window, keys, what, check, attempts=5):
+        """Focuses the window and presses the keys until check() holds. Without a window
+        manager the program may take its first key before it knows it has the focus; the keys
+        used here change nothing when pressed again."""
+        for _ in range(attempts):
+            self.run("xdotool", "windowfocus", "--sync", window)
+            self.key(*keys)
+            try:
+                return wait_for(what, check, timeout=4.0)
+            except AssertionError:
+                continue
+        raise AssertionError(f"timed out waiting for {what} after pressing {' '.join(keys)}")
 
     def start(self, program, *args):
         return subprocess.Popen([program, *args], env=self.env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
@@ -157,7 +181,7 @@ def main(tarvelin, cli):
         try:
             session = Session(display, folder)
             program = session.start(tarvelin, wave)
-            session.wait_title("sine.wav - Tarvelin")
+            session.wait_title("sine.wav - Tarvelin", program)
             window = session.window("sine.wav - Tarvelin")
 
             shot = wait_for("the plot on the screen", lambda: (lambda s: (s, find_plot(s)) if find_plot(s) else None)(
@@ -167,9 +191,8 @@ def main(tarvelin, cli):
                 shot.save_png(os.environ["TARVELIN_E2E_SCREENSHOT"])
             check_plot(shot, origin, points)
 
-            session.run("xdotool", "windowfocus", "--sync", window)
-            session.key("ctrl+n")
-            session.wait_title(UNTITLED)
+            session.press_until(window, ["ctrl+n"], f"a window titled {UNTITLED!r}",
+                                lambda: UNTITLED in session.titles())
             # The new document's line runs above the view: the spectrum's pixels are gone.
             cleared = screen.grab(display.name, session.env)
             off_grid = [(x, y) for x, y in points if x % 100 and y % 60]
@@ -177,8 +200,7 @@ def main(tarvelin, cli):
             assert all(cleared.is_white(origin[0] + x, origin[1] + y) for x, y in off_grid), "the plot was not cleared"
 
             before = session.visible_windows()
-            session.key("alt+f")
-            wait_for("the File menu", lambda: session.visible_windows() - before)
+            session.press_until(window, ["alt+f"], "the File menu", lambda: session.visible_windows() - before)
             session.key("x")
             status = program.wait(timeout=20)
             output = program.stdout.read().decode(errors="replace")
@@ -188,7 +210,7 @@ def main(tarvelin, cli):
 
             # The session ends: the settings are written and the run ends cleanly.
             program = session.start(tarvelin)
-            session.wait_title(UNTITLED)
+            session.wait_title(UNTITLED, program)
             os.remove(session.store)
             program.send_signal(signal.SIGTERM)
             status = program.wait(timeout=20)
